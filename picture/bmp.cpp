@@ -1,0 +1,7 @@
+#include "picture/decode.h"
+
+namespace picture {
+
+Result<Image> decode_bmp(Bytes) { return Error::unsupported; }
+
+}  // namespace picture

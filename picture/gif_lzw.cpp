@@ -1,0 +1,1 @@
+// GIF's variable-width LZW; not written yet.

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Starts (or stops) what the Windows tests run in: one virtual X display and one Wine prefix
+# per screen size, each prefix with a persistent wineserver so that a program starts in half
+# a second instead of seven.
+#   wine-session.sh start | stop
+set -euo pipefail
+. "$(dirname "$0")/env.sh"
+
+screens=(1920x1080 1366x768 800x600)
+display_of() { case $1 in 1920x1080) echo 91 ;; 1366x768) echo 92 ;; 800x600) echo 93 ;; esac; }
+prefix_root=${XPX_WINE_ROOT:-$repo/build/wine}
+
+start_one() {
+  local size=$1 n
+  n=$(display_of "$size")
+  if [ ! -S /tmp/.X11-unix/X$n ]; then
+    Xvfb :$n -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    for _ in $(seq 100); do [ -S /tmp/.X11-unix/X$n ] && break; sleep 0.05; done
+  fi
+  export DISPLAY=:$n WINEPREFIX=$prefix_root/$size WINEDEBUG=-all
+  export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
+  mkdir -p "$WINEPREFIX"
+  [ -f "$WINEPREFIX/system.reg" ] || /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+  wineserver -p
+  /usr/lib/wine/wine64 cmd /c exit >/dev/null 2>&1  # the prefix is ready once this returns
+}
+
+case ${1:-start} in
+  start)
+    for s in "${screens[@]}"; do start_one "$s" & done
+    wait ;;
+  stop)
+    for s in "${screens[@]}"; do
+      WINEPREFIX=$prefix_root/$s wineserver -k 2>/dev/null || true
+      pkill -f "Xvfb :$(display_of "$s") " 2>/dev/null || true
+    done ;;
+esac
