@@ -7,7 +7,7 @@ size=${XPX_SCREEN:-1920x1080}
 case $size in 1920x1080) n=91 ;; 1366x768) n=92 ;; 800x600) n=93 ;; *) echo "unknown screen $size" >&2; exit 2 ;; esac
 export WINEPREFIX=${XPX_WINE_ROOT:-$repo/build/wine}/$size DISPLAY=:$n WINEDEBUG=${WINEDEBUG:--all}
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -S /tmp/.X11-unix/X$n ] || [ ! -f "$WINEPREFIX/system.reg" ]; then
+if [ ! -S /tmp/.X11-unix/X$n ] || [ ! -f "$WINEPREFIX/.xpx-ready" ]; then
   echo "wine-run: no test session on display :$n; run scripts/lib/wine-session.sh start (scripts/test does)" >&2
   exit 2
 fi

@@ -20,7 +20,14 @@ start_one() {
   export DISPLAY=:$n WINEPREFIX=$prefix_root/$size WINEDEBUG=-all
   export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
   mkdir -p "$WINEPREFIX"
-  [ -f "$WINEPREFIX/system.reg" ] || /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+  if [ ! -f "$WINEPREFIX/.xpx-ready" ]; then
+    /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+    # No window manager runs on the virtual display: Wine draws the frames itself and moves
+    # windows itself, as Windows does.
+    /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    /usr/lib/wine/wine64 wineboot -s >/dev/null 2>&1 || true
+    touch "$WINEPREFIX/.xpx-ready"
+  fi
   wineserver -p
   /usr/lib/wine/wine64 cmd /c exit >/dev/null 2>&1  # the prefix is ready once this returns
 }

@@ -1,0 +1,98 @@
+#include "app/controls/label.h"
+
+#include <string>
+
+#include "app/controls/font.h"
+#include "app/form.h"
+#include "app/unique_handle.h"
+
+namespace xpx {
+namespace {
+
+constexpr wchar_t label_class[] = L"XpxLabel";
+
+struct LabelState {
+  const ControlDesc* desc;
+  UniqueFont font;
+};
+
+UINT align_flag(Align a) {
+  switch (a) {
+    case Align::left: return DT_LEFT;
+    case Align::centre: return DT_CENTER;
+    case Align::right: return DT_RIGHT;
+  }
+  return DT_LEFT;
+}
+
+void paint_content(HWND hwnd, const LabelState& s, HDC dc) {
+  RECT rc;
+  GetClientRect(hwnd, &rc);
+  const std::uint32_t back = s.desc->back_colour;
+  if (back == system_default_colour) {
+    FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));  // looked up at every paint
+  } else {
+    UniqueBrush brush(CreateSolidBrush(to_colorref(back)));
+    FillRect(dc, &rc, brush.get());
+  }
+  wchar_t text[256];
+  const int n = GetWindowTextW(hwnd, text, 256);
+  SelectObjectGuard font(dc, s.font ? s.font.get() : default_gui_font());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, to_colorref(s.desc->text_colour));
+  DrawTextW(dc, text, n, &rc, DT_SINGLELINE | DT_VCENTER | align_flag(s.desc->align));
+}
+
+LRESULT CALLBACK label_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* s = reinterpret_cast<LabelState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  switch (msg) {
+    case WM_NCCREATE: {
+      auto* desc = static_cast<const ControlDesc*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(new LabelState{desc, make_font(desc->font)}));
+      break;
+    }
+    case WM_NCDESTROY:
+      delete s;
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      break;
+    case WM_ERASEBKGND:
+      return 1;  // painting fills the whole area
+    case WM_PAINT: {
+      PaintScope paint(hwnd);
+      if (s) paint_content(hwnd, *s, paint.dc());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      if (s) paint_content(hwnd, *s, reinterpret_cast<HDC>(wp));
+      return 0;
+    case WM_SETTEXT: {
+      const LRESULT r = DefWindowProcW(hwnd, msg, wp, lp);
+      InvalidateRect(hwnd, nullptr, FALSE);
+      return r;
+    }
+    case WM_LBUTTONDOWN:
+      Form::start_free_move(hwnd);
+      return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+HWND create_label(const ControlDesc& desc, HWND parent, int id) {
+  static const ATOM atom = [] {
+    WNDCLASSEXW wc{.cbSize = sizeof wc, .lpfnWndProc = label_proc,
+                   .hInstance = GetModuleHandleW(nullptr),
+                   .hCursor = LoadCursorW(nullptr, IDC_ARROW), .lpszClassName = label_class};
+    return RegisterClassExW(&wc);
+  }();
+  (void)atom;
+  const std::wstring text(desc.text);
+  return CreateWindowExW(0, label_class, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS, desc.left,
+                         desc.top, desc.width, desc.height, parent,
+                         reinterpret_cast<HMENU>(INT_PTR{id}), GetModuleHandleW(nullptr),
+                         const_cast<ControlDesc*>(&desc));
+}
+
+}  // namespace xpx
