@@ -283,6 +283,13 @@ LRESULT Form::on_message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETFOCUS:
       restore_focus();
       return 0;
+    case WM_GETMINMAXINFO: {
+      // The outer size is exact even where it exceeds the screen (800x600).
+      auto* info = reinterpret_cast<MINMAXINFO*>(lp);
+      info->ptMaxTrackSize.x = std::max<LONG>(info->ptMaxTrackSize.x, desc_.width);
+      info->ptMaxTrackSize.y = std::max<LONG>(info->ptMaxTrackSize.y, desc_.height);
+      return 0;
+    }
     case activate_modal_message:
       if (HWND modal = shell_.modal_window()) SetForegroundWindow(modal);
       return 0;

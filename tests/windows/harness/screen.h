@@ -1,0 +1,38 @@
+// Pixels read back from the screen, compared exactly.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <ostream>
+#include <vector>
+
+namespace xpx::test {
+
+struct Rgb {
+  std::uint8_t r = 0, g = 0, b = 0;
+  friend bool operator==(Rgb, Rgb) = default;
+  friend void PrintTo(Rgb c, std::ostream* os) {
+    *os << "rgb(" << int{c.r} << "," << int{c.g} << "," << int{c.b} << ")";
+  }
+};
+
+// A copy of a rectangle of the screen.
+class ScreenShot {
+public:
+  explicit ScreenShot(const RECT& area);
+  int width() const { return width_; }
+  int height() const { return height_; }
+  Rgb at(int x, int y) const;  // relative to the area's top-left corner
+  bool operator==(const ScreenShot&) const = default;
+  bool save_bmp(const wchar_t* path) const;
+
+private:
+  int width_, height_;
+  std::vector<std::uint32_t> pixels_;  // 0x00RRGGBB
+};
+
+Rgb to_rgb(COLORREF c);
+Rgb button_face();
+
+}  // namespace xpx::test

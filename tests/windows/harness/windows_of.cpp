@@ -1,0 +1,103 @@
+#include "tests/windows/harness/windows_of.h"
+
+#include <stdexcept>
+
+#include "tests/windows/harness/wait.h"
+
+namespace xpx::test {
+
+std::wstring title_of(HWND hwnd) { return text_of(hwnd); }
+
+std::wstring class_of(HWND hwnd) {
+  wchar_t name[256];
+  return std::wstring(name, GetClassNameW(hwnd, name, 256));
+}
+
+std::wstring text_of(HWND hwnd) {
+  const auto n = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+
+std::vector<HWND> top_windows(DWORD pid, std::wstring_view title) {
+  struct Query {
+    DWORD pid;
+    std::wstring_view title;
+    std::vector<HWND> found;
+  } q{pid, title, {}};
+  EnumWindows(
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto& q = *reinterpret_cast<Query*>(lp);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (owner == q.pid && IsWindowVisible(hwnd) && (q.title.empty() || title_of(hwnd) == q.title))
+          q.found.push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+HWND wait_for_window(DWORD pid, std::wstring_view title, DWORD timeout_ms) {
+  HWND found = nullptr;
+  wait_until(
+      [&] {
+        const auto list = top_windows(pid, title);
+        found = list.empty() ? nullptr : list.front();
+        return found != nullptr;
+      },
+      timeout_ms);
+  return found;
+}
+
+const ControlDesc& control_desc(const WindowDesc& desc, std::wstring_view name) {
+  for (const ControlDesc& c : desc.controls)
+    if (c.name == name) return c;
+  throw std::logic_error("no such control in the description");
+}
+
+HWND control_of(HWND window, const WindowDesc& desc, std::wstring_view name) {
+  int id = 0;
+  for (std::size_t i = 0; i < desc.controls.size(); ++i)
+    if (desc.controls[i].name == name) id = static_cast<int>(i) + 1;
+  struct Query {
+    int id;
+    HWND found;
+  } q{id, nullptr};
+  EnumChildWindows(
+      window,
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto& q = *reinterpret_cast<Query*>(lp);
+        if (GetDlgCtrlID(hwnd) != q.id) return TRUE;
+        q.found = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+RECT window_rect(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+RECT client_rect_on_screen(HWND hwnd) {
+  RECT r{};
+  GetClientRect(hwnd, &r);
+  MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+static GUITHREADINFO thread_info(HWND window) {
+  GUITHREADINFO info{.cbSize = sizeof info};
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info;
+}
+
+HWND focus_of(HWND window) { return thread_info(window).hwndFocus; }
+HWND active_of(HWND window) { return thread_info(window).hwndActive; }
+
+}  // namespace xpx::test

@@ -1,0 +1,31 @@
+// Finding the program's windows and controls from outside, as a user's tools would.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/window_description.h"
+
+namespace xpx::test {
+
+std::wstring title_of(HWND hwnd);
+std::wstring class_of(HWND hwnd);
+std::wstring text_of(HWND hwnd);  // WM_GETTEXT, works across processes
+
+// Visible top-level windows of a process, optionally only those with this title.
+std::vector<HWND> top_windows(DWORD pid, std::wstring_view title = {});
+HWND wait_for_window(DWORD pid, std::wstring_view title, DWORD timeout_ms = 10000);
+
+// The control of a window described by `desc`, found by its place in the description.
+HWND control_of(HWND window, const WindowDesc& desc, std::wstring_view name);
+const ControlDesc& control_desc(const WindowDesc& desc, std::wstring_view name);
+
+RECT window_rect(HWND hwnd);
+RECT client_rect_on_screen(HWND hwnd);
+HWND focus_of(HWND window);   // the focused window of the window's thread
+HWND active_of(HWND window);  // the active window of that thread
+
+}  // namespace xpx::test
