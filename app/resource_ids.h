@@ -1,6 +1,9 @@
-// Identifiers shared by the resource script and the code.
+// Identifiers shared by resources.rc and the program code.
 #pragma once
 
-#define IDR_LOBBY_JPEG 201
-#define IDR_STRIP_JPEG 202
+// The built-in pictures, as RT_RCDATA resources holding the JPEG files unchanged.
+#define IDR_LOBBY_JPEG 101
+#define IDR_STRIP_JPEG 102
+
+// The author's contact number, shown in the About window and in the version resource.
 #define APP_QQ_NUMBER L"735162948"
