@@ -1,5 +1,7 @@
 #include "app/form.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <memory>
 
@@ -199,12 +201,12 @@ bool Form::pre_translate(const MSG& msg) {
   return false;
 }
 
-void Form::start_free_move(HWND any_window_of_form) {
-  HWND root = GetAncestor(any_window_of_form, GA_ROOT);
+void Form::start_free_move(HWND pressed, LPARAM press) {
+  HWND root = GetAncestor(pressed, GA_ROOT);
   Form* form = from_window(root);
   if (!form || !form->desc_.free_move) return;
-  POINT pt;
-  GetCursorPos(&pt);
+  POINT pt{GET_X_LPARAM(press), GET_Y_LPARAM(press)};
+  ClientToScreen(pressed, &pt);
   ReleaseCapture();
   SendMessageW(root, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(pt.x, pt.y));
 }
@@ -294,7 +296,7 @@ LRESULT Form::on_message(UINT msg, WPARAM wp, LPARAM lp) {
       if (HWND modal = shell_.modal_window()) SetForegroundWindow(modal);
       return 0;
     case WM_LBUTTONDOWN:
-      start_free_move(hwnd_);
+      start_free_move(hwnd_, lp);
       return 0;
     case WM_COMMAND:
       on_command(wp, lp);

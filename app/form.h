@@ -35,8 +35,10 @@ public:
   // Tab, Shift+Tab, Enter, Esc and F1 for this window and its controls.
   bool pre_translate(const MSG& msg);
 
-  // Moves the window with the mouse as though its title bar had been pressed.
-  static void start_free_move(HWND any_window_of_form);
+  // Moves the window with the mouse as though its title bar had been pressed. `press` is the
+  // WM_LBUTTONDOWN position in `pressed`'s client coordinates: the move follows the pointer
+  // from there, however far it has gone since.
+  static void start_free_move(HWND pressed, LPARAM press);
 
 private:
   Form(Shell& shell, const WindowDesc& desc) : shell_(shell), desc_(desc) {}

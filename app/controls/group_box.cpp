@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/controls/font.h"
+#include "app/form.h"
 #include "app/unique_handle.h"
 
 namespace xpx {
@@ -19,6 +20,11 @@ LRESULT CALLBACK group_box_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_
       FillRect(reinterpret_cast<HDC>(wp), &rc, reinterpret_cast<HBRUSH>(data));
       return 1;
     }
+    case WM_NCHITTEST:
+      return HTCLIENT;  // not see-through for the mouse: a press on it moves the window
+    case WM_LBUTTONDOWN:
+      Form::start_free_move(hwnd, lp);
+      return 0;
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_CTLCOLOREDIT:

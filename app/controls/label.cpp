@@ -72,7 +72,7 @@ LRESULT CALLBACK label_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return r;
     }
     case WM_LBUTTONDOWN:
-      Form::start_free_move(hwnd);
+      Form::start_free_move(hwnd, lp);
       return 0;
   }
   return DefWindowProcW(hwnd, msg, wp, lp);

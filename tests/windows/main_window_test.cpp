@@ -130,9 +130,14 @@ TEST_P(FreeMove, PressAndDrag) {
   const RECT area = c.control.empty() ? client_rect_on_screen(app.main()) : app.control_rect(c.control);
   const POINT from{area.left + c.offset.x, area.top + c.offset.y};
   const RECT before = window_rect(app.main());
-  left_drag(from, {from.x + 40, from.y + 30});
+  const auto moved = [&] {
+    const RECT now = window_rect(app.main());
+    return now.left == before.left + 40 && now.top == before.top + 30;
+  };
+  const auto pressed = [&] { return in_move_loop(app.main()); };
+  left_drag(from, {from.x + 40, from.y + 30}, c.moves ? DragWaits{pressed, moved} : DragWaits{});
   if (c.moves) {
-    EXPECT_TRUE(wait_until([&] { return window_rect(app.main()).left == before.left + 40; }, 3000));
+    EXPECT_TRUE(wait_until(moved, 3000));
     const RECT after = window_rect(app.main());
     EXPECT_EQ(after.left, before.left + 40);
     EXPECT_EQ(after.top, before.top + 30);
@@ -160,29 +165,34 @@ INSTANTIATE_TEST_SUITE_P(
 // 标签5 lies above the right end of 编辑框2: that corner shows the label's face, not the box.
 TEST_F(MainWindow, LabelOverlappingAnEditBoxShowsTheLabel) {
   const RECT group = client_rect_on_screen(control(L"分组框1"));
-  const ScreenShot shot({group.left + 144, group.top + 56, group.left + 152, group.top + 60});
+  const RECT corner{group.left + 144, group.top + 56, group.left + 152, group.top + 60};
+  const ScreenShot shot =
+      wait_for_screen(corner, [](const ScreenShot& s) { return all_pixels_are(s, button_face()); });
   for (int y = 0; y < shot.height(); ++y)
     for (int x = 0; x < shot.width(); ++x) EXPECT_EQ(shot.at(x, y), button_face()) << x << "," << y;
 }
 
 // The line of a single-line box is centred; the bands above and below it are the box's.
 TEST_F(MainWindow, EditBoxLineIsCentredAndItsBandsAreBorder) {
-  HWND box = control(L"编辑框3");
+  HWND box = control(L"编辑框5");  // the one 标签5 does not overlap
   const RECT outer = window_rect(box), inner = client_rect_on_screen(box);
   const int edge = GetSystemMetrics(SM_CYEDGE);
   const int space = outer.bottom - outer.top - 2 * edge;
   const int line = inner.bottom - inner.top;
   EXPECT_LT(line, space);
   EXPECT_EQ(inner.top - outer.top - edge, (space - line) / 2);
-  const ScreenShot band({inner.left + 2, outer.top + edge, inner.right - 2, inner.top});
-  for (int x = 0; x < band.width(); ++x) EXPECT_EQ(band.at(x, 0), (Rgb{255, 255, 255}));
+  const RECT above_line{inner.left + 2, outer.top + edge, inner.right - 2, inner.top};
+  const Rgb white{255, 255, 255};
+  const ScreenShot band =
+      wait_for_screen(above_line, [&](const ScreenShot& s) { return all_pixels_are(s, white); });
+  for (int x = 0; x < band.width(); ++x) EXPECT_EQ(band.at(x, 0), white);
 
   const POINT above{inner.left + 5, outer.top + edge};
   EXPECT_EQ(SendMessageW(box, WM_NCHITTEST, 0, MAKELPARAM(above.x, above.y)), HTBORDER);
   left_click(above);
   press_key(VK_TAB);  // handled after the click
   EXPECT_TRUE(wait_until([&] { return focus_of(app.main()) == control(L"编辑框3"); }, 3000))
-      << "the press above the line must not have taken the focus from 编辑框2";
+      << "the press above the line of 编辑框5 must not have taken the focus from 编辑框2";
 }
 
 }  // namespace

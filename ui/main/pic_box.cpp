@@ -126,7 +126,7 @@ LRESULT CALLBACK pic_box_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (s) paint_content(hwnd, *s, reinterpret_cast<HDC>(wp));
       return 0;
     case WM_LBUTTONDOWN:
-      Form::start_free_move(hwnd);
+      Form::start_free_move(hwnd, lp);
       return 0;
   }
   return DefWindowProcW(hwnd, msg, wp, lp);

@@ -76,11 +76,13 @@ void left_click(POINT p) {
   send({mouse(p, MOUSEEVENTF_LEFTDOWN), mouse(p, MOUSEEVENTF_LEFTUP)});
 }
 
-void left_drag(POINT from, POINT to) {
+void left_drag(POINT from, POINT to, const DragWaits& waits) {
   left_down(from);
+  if (waits.pressed) wait_until(waits.pressed, 3000);
   constexpr int steps = 8;
   for (int i = 1; i <= steps; ++i)
     move_mouse({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+  if (waits.arrived) wait_until(waits.arrived, 3000);
   left_up(to);
 }
 

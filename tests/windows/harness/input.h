@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string_view>
 
 namespace xpx::test {
@@ -16,7 +17,13 @@ void type_text(std::wstring_view text);   // Unicode characters, one by one
 
 void move_mouse(POINT screen);
 void left_click(POINT screen);
-void left_drag(POINT from, POINT to);  // press, move in steps, release
+// Press, move in steps, release. As a user holds the button before moving and waits for the
+// window to follow, `pressed` (the press has been taken) and `arrived` (the window followed)
+// are waited for, bounded, when given.
+struct DragWaits {
+  std::function<bool()> pressed, arrived;
+};
+void left_drag(POINT from, POINT to, const DragWaits& waits = {});
 void left_down(POINT screen);
 void left_up(POINT screen);
 

@@ -1,6 +1,9 @@
 #include "tests/windows/harness/screen.h"
 
+#include <optional>
+
 #include "app/unique_handle.h"
+#include "tests/windows/harness/wait.h"
 
 namespace xpx::test {
 
@@ -43,6 +46,25 @@ bool ScreenShot::save_bmp(const wchar_t* path) const {
   return WriteFile(out.get(), &file, sizeof file, &written, nullptr) &&
          WriteFile(out.get(), &info, sizeof info, &written, nullptr) &&
          WriteFile(out.get(), pixels_.data(), data, &written, nullptr);
+}
+
+ScreenShot wait_for_screen(const RECT& area, const std::function<bool(const ScreenShot&)>& settled,
+                           DWORD timeout_ms) {
+  std::optional<ScreenShot> last;
+  wait_until(
+      [&] {
+        last.emplace(area);
+        return settled(*last);
+      },
+      timeout_ms);
+  return *last;
+}
+
+bool all_pixels_are(const ScreenShot& shot, Rgb colour) {
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x)
+      if (!(shot.at(x, y) == colour)) return false;
+  return true;
 }
 
 Rgb to_rgb(COLORREF c) { return {GetRValue(c), GetGValue(c), GetBValue(c)}; }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -31,6 +32,13 @@ private:
   int width_, height_;
   std::vector<std::uint32_t> pixels_;  // 0x00RRGGBB
 };
+
+// What is on the screen once it has settled: shots of the area are taken until `settled`
+// holds for one, or the time is up; the last shot is returned either way, for the assertions.
+ScreenShot wait_for_screen(const RECT& area, const std::function<bool(const ScreenShot&)>& settled,
+                           DWORD timeout_ms = 5000);
+
+bool all_pixels_are(const ScreenShot& shot, Rgb colour);
 
 Rgb to_rgb(COLORREF c);
 Rgb button_face();

@@ -21,22 +21,40 @@ std::wstring text_of(HWND hwnd) {
   return text;
 }
 
+namespace {
+
+struct TopQuery {
+  DWORD pid;
+  std::wstring_view title;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK collect_top(HWND hwnd, LPARAM lp) {
+  auto& q = *reinterpret_cast<TopQuery*>(lp);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  if (owner == q.pid && IsWindowVisible(hwnd) && (q.title.empty() || title_of(hwnd) == q.title))
+    q.found.push_back(hwnd);
+  return TRUE;
+}
+
+struct ChildQuery {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK find_child(HWND hwnd, LPARAM lp) {
+  auto& q = *reinterpret_cast<ChildQuery*>(lp);
+  if (GetDlgCtrlID(hwnd) != q.id) return TRUE;
+  q.found = hwnd;
+  return FALSE;
+}
+
+}  // namespace
+
 std::vector<HWND> top_windows(DWORD pid, std::wstring_view title) {
-  struct Query {
-    DWORD pid;
-    std::wstring_view title;
-    std::vector<HWND> found;
-  } q{pid, title, {}};
-  EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto& q = *reinterpret_cast<Query*>(lp);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        if (owner == q.pid && IsWindowVisible(hwnd) && (q.title.empty() || title_of(hwnd) == q.title))
-          q.found.push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&q));
+  TopQuery q{pid, title, {}};
+  EnumWindows(collect_top, reinterpret_cast<LPARAM>(&q));
   return q.found;
 }
 
@@ -62,19 +80,8 @@ HWND control_of(HWND window, const WindowDesc& desc, std::wstring_view name) {
   int id = 0;
   for (std::size_t i = 0; i < desc.controls.size(); ++i)
     if (desc.controls[i].name == name) id = static_cast<int>(i) + 1;
-  struct Query {
-    int id;
-    HWND found;
-  } q{id, nullptr};
-  EnumChildWindows(
-      window,
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto& q = *reinterpret_cast<Query*>(lp);
-        if (GetDlgCtrlID(hwnd) != q.id) return TRUE;
-        q.found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&q));
+  ChildQuery q{id, nullptr};
+  EnumChildWindows(window, find_child, reinterpret_cast<LPARAM>(&q));
   return q.found;
 }
 
@@ -99,5 +106,6 @@ static GUITHREADINFO thread_info(HWND window) {
 
 HWND focus_of(HWND window) { return thread_info(window).hwndFocus; }
 HWND active_of(HWND window) { return thread_info(window).hwndActive; }
+bool in_move_loop(HWND window) { return (thread_info(window).flags & GUI_INMOVESIZE) != 0; }
 
 }  // namespace xpx::test
