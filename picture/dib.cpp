@@ -212,6 +212,7 @@ bool any_alpha(const Image& image) {
 
 // AND mask: 1 bit a pixel, rows padded to 4 bytes, same row order as the XOR image; a set
 // bit makes the pixel transparent (the screen shows through or is inverted; we show through).
+// A masked pixel's colour means nothing, so it becomes transparent black.
 std::optional<Error> apply_and_mask(Image& image, Bytes bytes, std::size_t pos, const Layout& l) {
   const std::size_t stride = row_stride(l.width, 1);
   ByteReader r(bytes, pos);
@@ -221,7 +222,10 @@ std::optional<Error> apply_and_mask(Image& image, Bytes bytes, std::size_t pos, 
     const auto row = mask.subspan(static_cast<std::size_t>(source_row(l, y)) * stride);
     for (int x = 0; x < l.width; ++x) {
       Rgba& p = image.at(x, y);
-      p.a = (row[x / 8] >> (7 - x % 8) & 1) ? 0 : 255;
+      if (row[x / 8] >> (7 - x % 8) & 1)
+        p = {0, 0, 0, 0};
+      else
+        p.a = 255;
     }
   }
   return std::nullopt;

@@ -18,7 +18,7 @@ using picture::Error;
 using picture::Rgba;
 
 const Rgba red = opaque(255, 0, 0), blue = opaque(0, 0, 255);
-const Rgba clear_red = {255, 0, 0, 0}, clear_blue = {0, 0, 255, 0};
+const Rgba clear = {0, 0, 0, 0};
 
 // A 2x2 24-bit entry: bottom row red, blue; top row blue, red. The AND mask rows (bottom
 // first, 4 bytes each) follow the colour rows.
@@ -51,14 +51,14 @@ std::vector<IcoCase> ico_cases() {
   return {
       {"and_mask_opaque", icon({small}), Pixels{2, 2, {blue, red, red, blue}}},
       {"and_mask_bit_makes_transparent", icon({{2, 2, 24, rgb24_entry(0x40, 0x80)}}),
-       Pixels{2, 2, {clear_blue, red, red, clear_blue}}},
+       Pixels{2, 2, {clear, red, red, clear}}},
       {"cursor", fixture::icon_file(2, {small}), Pixels{2, 2, {blue, red, red, blue}}},
       {"alpha_wins_over_mask", icon({{1, 1, 32, rgb32_entry(0x80, true)}}),
        Pixels{1, 1, {{255, 0, 0, 0x80}}}},
       {"all_alpha_zero_uses_mask_opaque", icon({{1, 1, 32, rgb32_entry(0, false)}}),
        Pixels{1, 1, {red}}},
       {"all_alpha_zero_uses_mask_clear", icon({{1, 1, 32, rgb32_entry(0, true)}}),
-       Pixels{1, 1, {clear_red}}},
+       Pixels{1, 1, {clear}}},
       {"pal1_entry",
        icon({{1, 1, 1,
               fixture::dib_bytes({.height = 2,
