@@ -30,3 +30,21 @@ std::optional<int> max_channel_difference(const Image& a, const Image& b);
 std::string first_difference(const Image& got, const Image& want);
 
 }  // namespace picture::test
+
+namespace picture::test {
+
+// libjpeg's plain decode to RGB, alpha 255; nothing for CMYK files or when libjpeg refuses.
+std::optional<Image> jpeg_reference(const std::vector<std::uint8_t>& bytes);
+
+struct JpegOptions {
+  bool progressive = false;
+  bool adobe_marker = true;  // CMYK only: write the APP14 marker (and so inverted CMYK)
+  int quality = 100;
+};
+
+// components 1 (grey), 3 (RGB) or 4 (CMYK as stored in the file).
+std::vector<std::uint8_t> write_jpeg(int width, int height, int components,
+                                     const std::vector<std::uint8_t>& samples,
+                                     const JpegOptions& options = {});
+
+}  // namespace picture::test
