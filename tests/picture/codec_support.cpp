@@ -107,6 +107,7 @@ std::optional<int> max_channel_difference(const Image& a, const Image& b) {
   int worst = 0;
   for (std::size_t i = 0; i < a.pixels.size(); ++i) {
     const Rgba p = a.pixels[i], q = b.pixels[i];
+    if (p.a == 0 && q.a == 0) continue;  // colour under full transparency never shows
     worst = std::max({worst, std::abs(p.r - q.r), std::abs(p.g - q.g), std::abs(p.b - q.b),
                       std::abs(p.a - q.a)});
   }

@@ -23,7 +23,8 @@ std::vector<std::filesystem::path> files_with_extension(const std::filesystem::p
 // Nothing when libpng refuses the file.
 std::optional<Image> png_reference(const std::vector<std::uint8_t>& bytes);
 
-// The largest difference of any channel, or nothing when the sizes differ.
+// The largest difference of any channel where either pixel shows at all, or nothing when
+// the sizes differ.
 std::optional<int> max_channel_difference(const Image& a, const Image& b);
 
 // "x,y: got (r,g,b,a) want (r,g,b,a)" at the first differing pixel, for failure messages.

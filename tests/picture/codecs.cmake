@@ -7,6 +7,9 @@ add_executable(picture_codec_tests
   ${CMAKE_CURRENT_LIST_DIR}/png_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/jpeg_support.cpp
   ${CMAKE_CURRENT_LIST_DIR}/jpeg_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/corpus_differences.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/corpus_png_jpeg_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/corpus_gif_test.cpp
 )
 target_link_libraries(picture_codec_tests PRIVATE picture GTest::gtest_main PNG::PNG JPEG::JPEG ZLIB::ZLIB)
 target_compile_definitions(picture_codec_tests PRIVATE XPX_CORPUS_DIR="${XPX_CORPUS_DIR}")
