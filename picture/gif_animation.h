@@ -11,7 +11,7 @@
 namespace picture {
 
 class GifAnimation {
-public:
+ public:
   // Parses the header and decodes the first frame. The bytes must outlive the animation.
   static Result<GifAnimation> open(Bytes bytes);
 
@@ -28,7 +28,7 @@ public:
   // later call fails the same way and the canvas keeps the last good frame.
   std::optional<Error> advance();
 
-private:
+ private:
   struct State;
   explicit GifAnimation(std::unique_ptr<State>);
   std::unique_ptr<State> state_;

@@ -45,7 +45,6 @@ int no_picture(Error e) {
   return 1;
 }
 
-#ifdef XPX_HAVE_GIF_ANIMATION
 int gif_frame_count(picture::Bytes bytes) {
   auto animation = picture::GifAnimation::open(bytes);
   if (!animation || !animation->is_animated()) return 1;
@@ -69,12 +68,6 @@ int dump_frames(picture::Bytes bytes, const std::filesystem::path& dir) {
   }
   return 0;
 }
-#else
-int gif_frame_count(picture::Bytes) { return 1; }
-int dump_frames(picture::Bytes, const std::filesystem::path&) {
-  return no_picture(Error::unsupported);
-}
-#endif
 
 int dump(picture::Bytes bytes, const char* out) {
   const auto format = picture::recognise(bytes);
