@@ -4,7 +4,13 @@
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 size=${XPX_SCREEN:-1920x1080}
-case $size in 1920x1080) n=91 ;; 1366x768) n=92 ;; 800x600) n=93 ;; *) echo "unknown screen $size" >&2; exit 2 ;; esac
+base=${XPX_DISPLAY_BASE:-91}
+case $size in
+  1920x1080) n=$base ;;
+  1366x768) n=$((base + 1)) ;;
+  800x600) n=$((base + 2)) ;;
+  *) echo "unknown screen $size" >&2; exit 2 ;;
+esac
 export WINEPREFIX=${XPX_WINE_ROOT:-$repo/build/wine}/$size DISPLAY=:$n WINEDEBUG=${WINEDEBUG:--all}
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -S /tmp/.X11-unix/X$n ] || [ ! -f "$WINEPREFIX/.xpx-ready" ]; then

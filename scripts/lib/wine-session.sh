@@ -7,7 +7,9 @@ set -euo pipefail
 . "$(dirname "$0")/env.sh"
 
 screens=(1920x1080 1366x768 800x600)
-display_of() { case $1 in 1920x1080) echo 91 ;; 1366x768) echo 92 ;; 800x600) echo 93 ;; esac; }
+# Display numbers start at XPX_DISPLAY_BASE, so that several checkouts can test side by side.
+base=${XPX_DISPLAY_BASE:-91}
+display_of() { case $1 in 1920x1080) echo $base ;; 1366x768) echo $((base + 1)) ;; 800x600) echo $((base + 2)) ;; esac; }
 prefix_root=${XPX_WINE_ROOT:-$repo/build/wine}
 
 start_one() {
