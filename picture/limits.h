@@ -1,7 +1,9 @@
 // The one size cap of every decoder, and arithmetic on header fields that cannot overflow.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "picture.h"
@@ -20,15 +22,13 @@ inline bool size_allowed(std::int64_t width, std::int64_t height) {
 
 // a * b, or nothing when the product does not fit in size_t.
 inline std::optional<std::size_t> checked_mul(std::size_t a, std::size_t b) {
-  std::size_t r;
-  if (__builtin_mul_overflow(a, b, &r)) return std::nullopt;
-  return r;
+  if (b != 0 && a > std::numeric_limits<std::size_t>::max() / b) return std::nullopt;
+  return a * b;
 }
 
 inline std::optional<std::size_t> checked_add(std::size_t a, std::size_t b) {
-  std::size_t r;
-  if (__builtin_add_overflow(a, b, &r)) return std::nullopt;
-  return r;
+  if (a > std::numeric_limits<std::size_t>::max() - b) return std::nullopt;
+  return a + b;
 }
 
 // An image of the given size, every pixel transparent black; too_large past the cap or when
