@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "module_resources.h"
+#include "tests/windows/harness/module_resources.h"
 #include "resource_ids.h"
 #include "version_info.h"
 

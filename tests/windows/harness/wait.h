@@ -13,6 +13,9 @@ bool wait_until(Pred pred, DWORD timeout_ms = default_timeout_ms) {
   for (;;) {
     if (pred()) return true;
     if (GetTickCount64() >= end) return false;
+    // Windows the test itself shows (to cover or take the focus) keep painting meanwhile.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     Sleep(15);  // the polling interval, not a synchronisation
   }
 }

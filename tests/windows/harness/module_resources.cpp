@@ -1,4 +1,4 @@
-#include "module_resources.h"
+#include "tests/windows/harness/module_resources.h"
 
 #include <cstring>
 #include <fstream>

@@ -1,0 +1,165 @@
+// What the result panel shows: the lobby stretched into it, the currency strip on top and
+// the white counts in the strip's empty fields; and the empty preview box.
+#include <gtest/gtest.h>
+
+#include "app/resource_ids.h"
+#include "tests/windows/harness/expected_pictures.h"
+#include "tests/windows/harness/input.h"
+#include "tests/windows/harness/running_app.h"
+#include "tests/windows/harness/screen.h"
+#include "tests/windows/harness/wait.h"
+#include "tests/windows/harness/windows_of.h"
+#include "ui/main/main_window.h"
+
+namespace xpx::test {
+namespace {
+
+// Rectangles in the panel's client coordinates.
+constexpr RECT strip_area{331, 0, 563, 35};  // the strip box's visible rows 5..39
+constexpr RECT gold_label{360, 8, 408, 35};
+constexpr RECT diamond_label{427, 8, 475, 35};
+constexpr RECT voucher_label{496, 8, 536, 35};
+
+bool inside(const RECT& r, int x, int y) {
+  return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+}
+bool in_a_count_label(int x, int y) {
+  return inside(gold_label, x, y) || inside(diamond_label, x, y) || inside(voucher_label, x, y);
+}
+
+class Panel : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(app.start());
+    panel = client_rect_on_screen(app.control(L"图片框2"));
+    lobby = expected_box_picture(IDR_LOBBY_JPEG, 710, 390);
+    strip = expected_box_picture(IDR_STRIP_JPEG, 232, 40);
+    ASSERT_EQ(lobby.width, 710);
+    ASSERT_EQ(strip.width, 232);
+  }
+
+  // What the panel shows at (x, y) when nothing is written there.
+  Rgb beneath(int x, int y, bool with_lobby = true) const {
+    if (inside(strip_area, x, y)) return at(strip, x - strip_area.left, y + 5);
+    return with_lobby ? at(lobby, x, y) : button_face();
+  }
+
+  ScreenShot panel_shot(const std::function<bool(const ScreenShot&)>& settled) const {
+    return wait_for_screen(panel, settled);
+  }
+
+  // Pixels of a label that are not the strip beneath must be glyph pixels: lighter in every
+  // channel (white text, smoothed or not). Returns how many are pure white.
+  int count_white_glyph_pixels(const ScreenShot& shot, const RECT& label) const {
+    int white = 0;
+    for (int y = label.top; y < label.bottom; ++y)
+      for (int x = label.left; x < label.right; ++x) {
+        const Rgb seen = shot.at(x, y), under = beneath(x, y);
+        if (seen == under) continue;
+        EXPECT_TRUE(seen.r >= under.r && seen.g >= under.g && seen.b >= under.b)
+            << "not a white glyph pixel at panel " << x << "," << y;
+        if (seen == Rgb{255, 255, 255}) ++white;
+      }
+    return white;
+  }
+
+  void type_into(std::wstring_view box, std::wstring_view text) {
+    HWND edit = app.control(box);
+    left_click(centre_of(client_rect_on_screen(edit)));
+    ASSERT_TRUE(wait_until([&] { return focus_of(app.main()) == edit; }));
+    press_key(VK_END);
+    for (std::size_t n = text_of(edit).size(); n > 0; --n) press_key(VK_BACK);
+    type_text(text);
+    ASSERT_TRUE(wait_until([&] { return text_of(edit) == text; })) << "typed text did not arrive";
+  }
+
+  void press_confirm() { press_key(VK_RETURN); }
+
+  RunningApp app;
+  RECT panel{};
+  picture::Image lobby, strip;
+};
+
+TEST_F(Panel, ShowsTheLobbyStretchedAndTheStripOverItsOwnStrip) {
+  ASSERT_EQ(panel.right - panel.left, 710);
+  ASSERT_EQ(panel.bottom - panel.top, 390);
+  const auto matches = [&](const ScreenShot& s) {
+    for (int y = 0; y < s.height(); ++y)
+      for (int x = 0; x < s.width(); ++x)
+        if (!in_a_count_label(x, y) && !(s.at(x, y) == beneath(x, y))) return false;
+    return true;
+  };
+  const ScreenShot shot = panel_shot(matches);
+  int wrong = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x)
+      if (!in_a_count_label(x, y) && !(shot.at(x, y) == beneath(x, y)) && ++wrong <= 5)
+        ADD_FAILURE() << "panel " << x << "," << y << ": " << testing::PrintToString(shot.at(x, y))
+                      << " instead of " << testing::PrintToString(beneath(x, y));
+  EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(Panel, CountsStartAsWhiteTensInTheStripFields) {
+  const ScreenShot shot = panel_shot([&](const ScreenShot& s) {
+    return s.at(strip_area.left + 2, 20) == beneath(strip_area.left + 2, 20);
+  });
+  for (const RECT& label : {gold_label, diamond_label, voucher_label})
+    EXPECT_GT(count_white_glyph_pixels(shot, label), 10) << "label at panel x " << label.left;
+}
+
+TEST_F(Panel, AnEmptiedCountLeavesNoTraceOfTheOldText) {
+  type_into(L"编辑框3", L"");
+  press_confirm();
+  const auto gold_is_bare = [&](const ScreenShot& s) {
+    for (int y = gold_label.top; y < gold_label.bottom; ++y)
+      for (int x = gold_label.left; x < gold_label.right; ++x)
+        if (!(s.at(x, y) == beneath(x, y))) return false;
+    return true;
+  };
+  const ScreenShot shot = panel_shot(gold_is_bare);
+  EXPECT_TRUE(gold_is_bare(shot)) << "the gold field still shows glyphs";
+  EXPECT_GT(count_white_glyph_pixels(shot, diamond_label), 10) << "the other counts stay";
+}
+
+TEST_F(Panel, ALongCountIsCutAtItsLabelsRightEdge) {
+  type_into(L"编辑框2", L"123456789012");
+  press_confirm();
+  // Glyphs reach the label's last columns, and nothing lies beyond them up to the next icon.
+  const auto cut = [&](const ScreenShot& s) {
+    bool reaches_edge = false;
+    for (int y = diamond_label.top; y < diamond_label.bottom; ++y)
+      for (int x = diamond_label.right - 6; x < diamond_label.right; ++x)
+        reaches_edge |= !(s.at(x, y) == beneath(x, y));
+    return reaches_edge;
+  };
+  const ScreenShot shot = panel_shot(cut);
+  EXPECT_TRUE(cut(shot)) << "twelve digits should fill the label to its right edge";
+  for (int y = diamond_label.top; y < diamond_label.bottom; ++y)
+    for (int x = diamond_label.right; x < 477; ++x)
+      EXPECT_EQ(shot.at(x, y), beneath(x, y)) << "beyond the label at panel " << x << "," << y;
+}
+
+TEST_F(Panel, CountsAreRedrawnAfterAnotherWindowCoveredThem) {
+  const ScreenShot before = panel_shot([](const ScreenShot&) { return true; });
+  HWND cover = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE | SS_BLACKRECT,
+                               panel.left + 300, panel.top, 300, 60, nullptr, nullptr, nullptr,
+                               nullptr);
+  ASSERT_TRUE(wait_until([&] { return ScreenShot(panel).at(400, 20) == Rgb{0, 0, 0}; }));
+  DestroyWindow(cover);
+  const ScreenShot after = panel_shot([&](const ScreenShot& s) { return s == before; });
+  EXPECT_TRUE(after == before) << "the panel differs after being uncovered";
+}
+
+TEST_F(Panel, PreviewBoxStartsAsAnEmptyFramedButtonFaceRectangle) {
+  HWND preview = app.control(L"图片框1");
+  const RECT outer = window_rect(preview), inner = client_rect_on_screen(preview);
+  EXPECT_EQ(inner.right - inner.left, 86);
+  EXPECT_EQ(inner.bottom - inner.top, 62);
+  EXPECT_EQ(inner.left - outer.left, 5) << "a frame of 5 pixels a side";
+  const ScreenShot shot =
+      wait_for_screen(inner, [](const ScreenShot& s) { return all_pixels_are(s, button_face()); });
+  EXPECT_TRUE(all_pixels_are(shot, button_face()));
+}
+
+}  // namespace
+}  // namespace xpx::test
