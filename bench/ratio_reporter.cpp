@@ -1,0 +1,72 @@
+#include "bench/ratio_reporter.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ostream>
+
+namespace bench {
+namespace {
+
+std::string format_ms(double ms) {
+  if (ms < 0) return "-";
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", ms);
+  return text;
+}
+
+std::string format_ratio(double ours, double bare) {
+  if (ours < 0 || bare <= 0) return "-";
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3f", ours / bare);
+  return text;
+}
+
+void print_row(std::ostream& out, const std::vector<std::string>& cells) {
+  static const int widths[] = {18, 10, 11, 12, 11, 11, 12};
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    char cell[64];
+    std::snprintf(cell, sizeof cell, i == 0 ? "%-*s" : "%*s", widths[i], cells[i].c_str());
+    out << cell;
+  }
+  out << '\n';
+}
+
+}  // namespace
+
+void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
+  ConsoleReporter::ReportRuns(runs);
+  for (const Run& run : runs) {
+    if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) continue;
+    const std::string& name = run.run_name.function_name;
+    const std::string file = name.substr(0, name.rfind('/'));
+    if (std::find(files_.begin(), files_.end(), file) == files_.end()) files_.push_back(file);
+    times_ms_[name].push_back(1000.0 * run.cpu_accumulated_time / double(run.iterations));
+  }
+}
+
+double RatioReporter::median_ms(const std::string& file, const std::string& kind) const {
+  const auto found = times_ms_.find(file + "/" + kind);
+  if (found == times_ms_.end()) return -1;
+  std::vector<double> times = found->second;
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+void RatioReporter::Finalize() {
+  ConsoleReporter::Finalize();
+  std::ostream& out = GetOutputStream();
+  out << "\nOurs over the bare codec, this run (median CPU time per file; prepare = composite"
+         " + stretch to 710x390):\n";
+  print_row(out,
+            {"file", "bare ms", "decode ms", "decode/bare", "full ms", "prepare ms", "full/bare"});
+  for (const std::string& file : files_) {
+    const double bare = median_ms(file, "bare");
+    const double decode = median_ms(file, "decode");
+    const double full = median_ms(file, "decode+prepare");
+    const double prepare = full >= 0 && decode >= 0 ? full - decode : -1;
+    print_row(out, {file, format_ms(bare), format_ms(decode), format_ratio(decode, bare),
+                    format_ms(full), format_ms(prepare), format_ratio(full, bare)});
+  }
+}
+
+}  // namespace bench
