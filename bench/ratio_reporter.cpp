@@ -33,23 +33,33 @@ void print_row(std::ostream& out, const std::vector<std::string>& cells) {
 
 }  // namespace
 
+// Each repetition's time, or with --benchmark_report_aggregates_only only the median the
+// library computed over them; either way median_ms() gives the median.
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
   ConsoleReporter::ReportRuns(runs);
   for (const Run& run : runs) {
-    if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) continue;
+    if (run.error_occurred || run.iterations == 0) continue;
+    const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+    if (run.run_type != Run::RT_Iteration && !median) continue;
     const std::string& name = run.run_name.function_name;
     const std::string file = name.substr(0, name.rfind('/'));
     if (std::find(files_.begin(), files_.end(), file) == files_.end()) files_.push_back(file);
-    times_ms_[name].push_back(1000.0 * run.cpu_accumulated_time / double(run.iterations));
+    const double ms =
+        run.GetAdjustedCPUTime() * 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+    (median ? median_ms_ : times_ms_)[name].push_back(ms);
   }
 }
 
 double RatioReporter::median_ms(const std::string& file, const std::string& kind) const {
-  const auto found = times_ms_.find(file + "/" + kind);
-  if (found == times_ms_.end()) return -1;
-  std::vector<double> times = found->second;
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  const std::string name = file + "/" + kind;
+  for (const auto* source : {&times_ms_, &median_ms_}) {
+    const auto found = source->find(name);
+    if (found == source->end()) continue;
+    std::vector<double> times = found->second;
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+  }
+  return -1;
 }
 
 void RatioReporter::Finalize() {

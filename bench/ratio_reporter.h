@@ -19,8 +19,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
  private:
   double median_ms(const std::string& file, const std::string& kind) const;  // < 0: no run
 
-  std::vector<std::string> files_;                       // in the order they ran
-  std::map<std::string, std::vector<double>> times_ms_;  // "<file>/<kind>" -> one per repetition
+  std::vector<std::string> files_;                        // in the order they ran
+  std::map<std::string, std::vector<double>> times_ms_;   // "<file>/<kind>" -> one per repetition
+  std::map<std::string, std::vector<double>> median_ms_;  // the library's own medians
 };
 
 }  // namespace bench
