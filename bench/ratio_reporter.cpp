@@ -2,22 +2,23 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <ostream>
 
 namespace bench {
 namespace {
 
-std::string format_ms(double ms) {
-  if (ms < 0) return "-";
+std::string format_ms(std::optional<double> ms) {
+  if (!ms) return "-";
   char text[32];
-  std::snprintf(text, sizeof text, "%.2f", ms);
+  std::snprintf(text, sizeof text, "%.2f", *ms);
   return text;
 }
 
-std::string format_ratio(double ours, double bare) {
-  if (ours < 0 || bare <= 0) return "-";
+std::string format_ratio(std::optional<double> ours, std::optional<double> bare) {
+  if (!ours || !bare || *bare <= 0) return "-";
   char text[32];
-  std::snprintf(text, sizeof text, "%.3f", ours / bare);
+  std::snprintf(text, sizeof text, "%.3f", *ours / *bare);
   return text;
 }
 
@@ -50,7 +51,8 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
   }
 }
 
-double RatioReporter::median_ms(const std::string& file, const std::string& kind) const {
+std::optional<double> RatioReporter::median_ms(const std::string& file,
+                                               const std::string& kind) const {
   const std::string name = file + "/" + kind;
   for (const auto* source : {&times_ms_, &median_ms_}) {
     const auto found = source->find(name);
@@ -59,7 +61,7 @@ double RatioReporter::median_ms(const std::string& file, const std::string& kind
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
   }
-  return -1;
+  return std::nullopt;
 }
 
 void RatioReporter::Finalize() {
@@ -70,10 +72,11 @@ void RatioReporter::Finalize() {
   print_row(out,
             {"file", "bare ms", "decode ms", "decode/bare", "full ms", "prepare ms", "full/bare"});
   for (const std::string& file : files_) {
-    const double bare = median_ms(file, "bare");
-    const double decode = median_ms(file, "decode");
-    const double full = median_ms(file, "decode+prepare");
-    const double prepare = full >= 0 && decode >= 0 ? full - decode : -1;
+    const auto bare = median_ms(file, "bare");
+    const auto decode = median_ms(file, "decode");
+    const auto full = median_ms(file, "decode+prepare");
+    // Below its noise a difference can come out negative; shown as it is.
+    const auto prepare = full && decode ? std::optional(*full - *decode) : std::nullopt;
     print_row(out, {file, format_ms(bare), format_ms(decode), format_ratio(decode, bare),
                     format_ms(full), format_ms(prepare), format_ratio(full, bare)});
   }

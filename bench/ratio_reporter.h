@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void Finalize() override;
 
  private:
-  double median_ms(const std::string& file, const std::string& kind) const;  // < 0: no run
+  std::optional<double> median_ms(const std::string& file, const std::string& kind) const;
 
   std::vector<std::string> files_;                        // in the order they ran
   std::map<std::string, std::vector<double>> times_ms_;   // "<file>/<kind>" -> one per repetition
