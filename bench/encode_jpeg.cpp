@@ -1,6 +1,8 @@
-#include <jpeglib.h>
+#include <cstdio>  // jpeglib.h needs FILE and size_t declared before it
 
-#include <cstdio>
+// clang-format off
+#include <jpeglib.h>
+// clang-format on
 #include <cstdlib>
 
 #include "bench/encode.h"
