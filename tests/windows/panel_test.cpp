@@ -144,7 +144,8 @@ TEST_F(Panel, CountsAreRedrawnAfterAnotherWindowCoveredThem) {
   HWND cover = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE | SS_BLACKRECT,
                                panel.left + 300, panel.top, 300, 60, nullptr, nullptr, nullptr,
                                nullptr);
-  ASSERT_TRUE(wait_until([&] { return ScreenShot(panel).at(400, 20) == Rgb{0, 0, 0}; }));
+  ASSERT_TRUE(wait_until([&] { return !(ScreenShot(panel).at(400, 20) == before.at(400, 20)); }))
+      << "the covering window never showed";
   DestroyWindow(cover);
   const ScreenShot after = panel_shot([&](const ScreenShot& s) { return s == before; });
   EXPECT_TRUE(after == before) << "the panel differs after being uncovered";
