@@ -74,9 +74,26 @@ bool read_through_linear(png_image* png, Image& image) {
   return true;
 }
 
+// libpng allocates a chunk's declared length before reading it, and the simplified API takes
+// no user limit, so a few corrupt bytes could make it ask for gigabytes. The chunks before
+// the image data (each: 4-byte big-endian length, 4-byte type, data, 4-byte CRC) must
+// therefore lie within the file. From the first IDAT on libpng reads in bounded pieces, and a
+// file cut there is still refused by libpng itself.
+bool chunks_before_image_data_fit(Bytes bytes) {
+  ByteReader reader(bytes, 8);
+  while (reader.remaining() >= 8) {
+    const std::uint32_t length = reader.u32be();
+    const Bytes type = reader.take(4);
+    if (std::memcmp(type.data(), "IDAT", 4) == 0) return true;
+    if (length > 0x7FFFFFFF || !reader.skip(length) || !reader.skip(4)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 Result<Image> decode_png(Bytes bytes) {
+  if (!chunks_before_image_data_fit(bytes)) return Error::corrupt;
   PngImage png;
   // libpng keeps a pointer to bytes until png_image_free, which runs before we return.
   if (!png_image_begin_read_from_memory(png.get(), bytes.data(), bytes.size()))
