@@ -121,6 +121,7 @@ struct MoveCase {
   std::wstring_view control;  // empty: the window's own background
   POINT offset;               // press point inside the control (or the client area)
   bool moves;
+  friend void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FreeMove : public MainWindow, public ::testing::WithParamInterface<MoveCase> {};
