@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include <string>
 
+#include "app/controls/child_window.h"
 #include "app/controls/font.h"
 #include "app/unique_handle.h"
 
@@ -84,14 +84,11 @@ LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
 }  // namespace
 
 HWND create_edit_box(const ControlDesc& desc, HWND parent, int id) {
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ES_LEFT | ES_AUTOHSCROLL;
+  DWORD style = ES_LEFT | ES_AUTOHSCROLL;
   if (desc.read_only) style |= ES_READONLY;
   if (desc.tab_stop) style |= WS_TABSTOP;
-  const std::wstring text(desc.text);
-  HWND hwnd = CreateWindowExW(desc.client_edge ? WS_EX_CLIENTEDGE : 0, L"EDIT", text.c_str(),
-                              style, desc.left, desc.top, desc.width, desc.height, parent,
-                              reinterpret_cast<HMENU>(INT_PTR{id}), GetModuleHandleW(nullptr),
-                              nullptr);
+  HWND hwnd = create_child_window(L"EDIT", desc.client_edge ? WS_EX_CLIENTEDGE : 0, style, desc,
+                                  parent, id);
   if (!hwnd) return nullptr;
   SetWindowSubclass(hwnd, edit_proc, 0, 0);
   SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // no limit but the platform's own

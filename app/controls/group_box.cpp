@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include <string>
 
+#include "app/controls/child_window.h"
 #include "app/controls/font.h"
 #include "app/form.h"
 #include "app/unique_handle.h"
@@ -43,12 +43,9 @@ LRESULT CALLBACK group_box_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_
 }  // namespace
 
 HWND create_group_box(const ControlDesc& desc, HWND parent, int id) {
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX;
+  DWORD style = WS_CLIPCHILDREN | BS_GROUPBOX;
   style |= desc.align == Align::centre ? BS_CENTER : desc.align == Align::right ? BS_RIGHT : BS_LEFT;
-  const std::wstring caption(desc.text);
-  HWND hwnd = CreateWindowExW(0, L"BUTTON", caption.c_str(), style, desc.left, desc.top,
-                              desc.width, desc.height, parent, reinterpret_cast<HMENU>(INT_PTR{id}),
-                              GetModuleHandleW(nullptr), nullptr);
+  HWND hwnd = create_child_window(L"BUTTON", 0, style, desc, parent, id);
   if (!hwnd) return nullptr;
   // The background colour is taken once, when the box is made.
   HBRUSH fill = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));

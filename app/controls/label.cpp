@@ -1,7 +1,7 @@
 #include "app/controls/label.h"
 
-#include <string>
 
+#include "app/controls/child_window.h"
 #include "app/controls/font.h"
 #include "app/form.h"
 #include "app/unique_handle.h"
@@ -47,7 +47,7 @@ LRESULT CALLBACK label_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* s = reinterpret_cast<LabelState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   switch (msg) {
     case WM_NCCREATE: {
-      auto* desc = static_cast<const ControlDesc*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+      const ControlDesc* desc = desc_from_create(lp);
       SetWindowLongPtrW(hwnd, GWLP_USERDATA,
                         reinterpret_cast<LONG_PTR>(new LabelState{desc, make_font(desc->font)}));
       break;
@@ -81,18 +81,8 @@ LRESULT CALLBACK label_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 HWND create_label(const ControlDesc& desc, HWND parent, int id) {
-  static const ATOM atom = [] {
-    WNDCLASSEXW wc{.cbSize = sizeof wc, .lpfnWndProc = label_proc,
-                   .hInstance = GetModuleHandleW(nullptr),
-                   .hCursor = LoadCursorW(nullptr, IDC_ARROW), .lpszClassName = label_class};
-    return RegisterClassExW(&wc);
-  }();
-  (void)atom;
-  const std::wstring text(desc.text);
-  return CreateWindowExW(0, label_class, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS, desc.left,
-                         desc.top, desc.width, desc.height, parent,
-                         reinterpret_cast<HMENU>(INT_PTR{id}), GetModuleHandleW(nullptr),
-                         const_cast<ControlDesc*>(&desc));
+  register_control_class(label_class, label_proc);
+  return create_child_window(label_class, 0, 0, desc, parent, id);
 }
 
 }  // namespace xpx

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/controls/font.h"
+#include "app/controls/child_window.h"
 #include "app/form.h"
 #include "app/unique_handle.h"
 #include "picture/decode.h"
@@ -90,7 +90,7 @@ std::vector<std::uint8_t> built_in_picture(int resource_id) {
 }
 
 LRESULT on_create(HWND hwnd, const CREATESTRUCTW& cs) {
-  const auto* desc = static_cast<const ControlDesc*>(cs.lpCreateParams);
+  const auto* desc = static_cast<const ControlDesc*>(cs.lpCreateParams);  // see create_child_window
   auto* s = new PicBoxState{desc, GetSysColor(COLOR_BTNFACE), {}, {}, {}};
   SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(s));
   if (desc->picture_resource) {
@@ -135,19 +135,10 @@ LRESULT CALLBACK pic_box_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 HWND create_pic_box(const ControlDesc& desc, HWND parent, int id) {
-  static const ATOM atom = [] {
-    WNDCLASSEXW wc{.cbSize = sizeof wc, .lpfnWndProc = pic_box_proc,
-                   .hInstance = GetModuleHandleW(nullptr),
-                   .hCursor = LoadCursorW(nullptr, IDC_ARROW), .lpszClassName = pic_box_class};
-    return RegisterClassExW(&wc);
-  }();
-  (void)atom;
+  register_control_class(pic_box_class, pic_box_proc);
   // Border style 4: a raised dialog frame with a sunken edge inside it.
   const DWORD ex_style = desc.border_style == 4 ? WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE : 0;
-  return CreateWindowExW(ex_style, pic_box_class, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                         desc.left, desc.top, desc.width, desc.height, parent,
-                         reinterpret_cast<HMENU>(INT_PTR{id}), GetModuleHandleW(nullptr),
-                         const_cast<ControlDesc*>(&desc));
+  return create_child_window(pic_box_class, ex_style, WS_CLIPCHILDREN, desc, parent, id);
 }
 
 std::vector<std::uint8_t> read_picture(HWND box) {

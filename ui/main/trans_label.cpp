@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/controls/child_window.h"
 #include "app/controls/font.h"
 #include "app/unique_handle.h"
 
@@ -71,8 +72,7 @@ void paint(HWND hwnd) {
 LRESULT CALLBACK trans_label_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_NCCREATE:
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(desc_from_create(lp)));
       break;
     case WM_ERASEBKGND:
       return 1;  // nothing of its own behind the glyphs
@@ -91,18 +91,8 @@ LRESULT CALLBACK trans_label_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 HWND create_trans_label(const ControlDesc& desc, HWND parent, int id) {
-  static const ATOM atom = [] {
-    WNDCLASSEXW wc{.cbSize = sizeof wc, .lpfnWndProc = trans_label_proc,
-                   .hInstance = GetModuleHandleW(nullptr),
-                   .hCursor = LoadCursorW(nullptr, IDC_ARROW), .lpszClassName = trans_label_class};
-    return RegisterClassExW(&wc);
-  }();
-  (void)atom;
-  const std::wstring text(desc.text);
-  return CreateWindowExW(0, trans_label_class, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS,
-                         desc.left, desc.top, desc.width, desc.height, parent,
-                         reinterpret_cast<HMENU>(INT_PTR{id}), GetModuleHandleW(nullptr),
-                         const_cast<ControlDesc*>(&desc));
+  register_control_class(trans_label_class, trans_label_proc);
+  return create_child_window(trans_label_class, 0, 0, desc, parent, id);
 }
 
 void write_label_text(HWND label, std::wstring_view text) {
