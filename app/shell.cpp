@@ -50,9 +50,10 @@ bool Shell::load_window(const WindowDesc& desc, HWND owner, bool modal) {
   if (!form) return false;
   HWND hwnd = form->hwnd();
   loaded_.push_back({&desc, hwnd});
+  HWND active_before = GetActiveWindow();
   if (!form->raise_created_and_show()) return true;  // closed by its own created event
   if (modal) {
-    modal_frames_.push_back({hwnd, {}});
+    modal_frames_.push_back({hwnd, active_before, {}});
     disable_others(modal_frames_.back());
     message_loop(hwnd);
   }
@@ -95,8 +96,13 @@ void Shell::restore_enabled(HWND modal) {
   auto frame = std::find_if(modal_frames_.begin(), modal_frames_.end(),
                             [modal](const ModalFrame& f) { return f.hwnd == modal; });
   if (frame == modal_frames_.end()) return;
+  const bool was_foreground = GetForegroundWindow() == modal;
   for (auto [hwnd, was_enabled] : frame->disabled)
     if (IsWindow(hwnd)) EnableWindow(hwnd, was_enabled);
+  // Its owner is hidden and cannot take the activation back; left to itself, Wine at times
+  // gives it to the desktop, and the main window would not take keys until clicked.
+  HWND back = frame->active_before;
+  if (was_foreground && back && IsWindow(back) && IsWindowEnabled(back)) SetForegroundWindow(back);
   modal_frames_.erase(frame);
 }
 

@@ -39,6 +39,7 @@ private:
   };
   struct ModalFrame {
     HWND hwnd;
+    HWND active_before;  // takes the activation back when the modal window goes
     std::vector<std::pair<HWND, bool>> disabled;  // each window and whether it was enabled
   };
 

@@ -1,5 +1,6 @@
 #include "tests/windows/harness/windows_of.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "tests/windows/harness/wait.h"
@@ -107,5 +108,35 @@ static GUITHREADINFO thread_info(HWND window) {
 HWND focus_of(HWND window) { return thread_info(window).hwndFocus; }
 HWND active_of(HWND window) { return thread_info(window).hwndActive; }
 bool in_move_loop(HWND window) { return (thread_info(window).flags & GUI_INMOVESIZE) != 0; }
+
+// Parts of the title bar are rectangles: one row across the band gives the part's width, one
+// column down through it its height.
+std::optional<RECT> title_bar_part(HWND window, LRESULT part) {
+  const RECT outer = window_rect(window), client = client_rect_on_screen(window);
+  const auto is_part = [&](int x, int y) {
+    return SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == part;
+  };
+  const int row = (outer.top + client.top) / 2;
+  RECT r{outer.right, outer.bottom, outer.left, outer.top};  // empty until a hit
+  for (int x = outer.left; x < outer.right; ++x) {
+    if (!is_part(x, row)) continue;
+    r.left = std::min(r.left, LONG{x});
+    r.right = x + 1;
+  }
+  if (r.left >= r.right) return {};
+  const int column = (r.left + r.right) / 2;
+  for (int y = outer.top; y < client.top; ++y) {
+    if (!is_part(column, y)) continue;
+    r.top = std::min(r.top, LONG{y});
+    r.bottom = y + 1;
+  }
+  return r;
+}
+
+std::optional<POINT> close_button_centre(HWND window) {
+  const auto button = title_bar_part(window, HTCLOSE);
+  if (!button) return {};
+  return POINT{(button->left + button->right) / 2, (button->top + button->bottom) / 2};
+}
 
 }  // namespace xpx::test

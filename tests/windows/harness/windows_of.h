@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,5 +29,10 @@ RECT client_rect_on_screen(HWND hwnd);
 HWND focus_of(HWND window);   // the focused window of the window's thread
 HWND active_of(HWND window);  // the active window of that thread
 bool in_move_loop(HWND window);  // its thread is moving or sizing a window
+
+// Where a part of the title bar lies (HTCLOSE, HTSYSMENU...), found by asking the window what
+// lies where (WM_NCHITTEST) in the band above its client area; nothing if it has none.
+std::optional<RECT> title_bar_part(HWND window, LRESULT part);
+std::optional<POINT> close_button_centre(HWND window);
 
 }  // namespace xpx::test
