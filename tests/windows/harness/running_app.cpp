@@ -48,4 +48,23 @@ std::wstring message_box_text(HWND box) {
   return text ? text_of(text) : std::wstring{};
 }
 
+::testing::AssertionResult is_plain_message_box(HWND box, std::wstring_view text) {
+  auto failure = [](const char* what) { return ::testing::AssertionFailure() << what; };
+  if (!box) return failure("no message box");
+  using ::testing::PrintToString;
+  if (const std::wstring title = title_of(box); title != message_title)
+    return failure("titled ") << PrintToString(title);
+  if (const std::wstring shown = message_box_text(box); shown != text)
+    return failure("saying ") << PrintToString(shown);
+  if (!message_box_ok(box)) return failure("no OK button");
+  for (int other : {IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})
+    if (GetDlgItem(box, other)) return failure("a button besides OK, id ") << other;
+  // The icon's place (stc1 in the platform's template) holds no icon.
+  constexpr int icon_id = 1088;
+  if (HWND icon = GetDlgItem(box, icon_id); icon && SendMessageW(icon, STM_GETICON, 0, 0))
+    return failure("an icon");
+  if (GetWindow(box, GW_OWNER)) return failure("an owner");
+  return ::testing::AssertionSuccess();
+}
+
 }  // namespace xpx::test

@@ -1,6 +1,7 @@
 // The program started as a user starts it: the greeting first, then the main window.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <optional>
@@ -19,6 +20,7 @@ public:
   explicit RunningApp(const std::wstring& arguments = L"");
 
   AppProcess& process() { return process_; }
+  const AppProcess& process() const { return process_; }
   HWND greeting() const { return greeting_; }  // null if it never came
   HWND main() const { return main_; }          // null until the greeting is dismissed
 
@@ -43,5 +45,8 @@ private:
 // A button of a message box (they are dialogs: the OK button has id IDOK).
 HWND message_box_ok(HWND box);
 std::wstring message_box_text(HWND box);
+// The program's kind of message box: titled "信息：", this text, an OK button and no other,
+// no icon, no owner. The failure names what differs.
+::testing::AssertionResult is_plain_message_box(HWND box, std::wstring_view text);
 
 }  // namespace xpx::test

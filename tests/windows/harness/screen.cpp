@@ -60,6 +60,18 @@ ScreenShot wait_for_screen(const RECT& area, const std::function<bool(const Scre
   return *last;
 }
 
+ScreenShot settled_shot(const RECT& area, DWORD timeout_ms) {
+  std::optional<ScreenShot> previous;
+  return wait_for_screen(
+      area,
+      [&](const ScreenShot& s) {
+        const bool same = previous && *previous == s;
+        previous = s;
+        return same;
+      },
+      timeout_ms);
+}
+
 bool all_pixels_are(const ScreenShot& shot, Rgb colour) {
   for (int y = 0; y < shot.height(); ++y)
     for (int x = 0; x < shot.width(); ++x)

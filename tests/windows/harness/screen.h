@@ -38,6 +38,9 @@ private:
 ScreenShot wait_for_screen(const RECT& area, const std::function<bool(const ScreenShot&)>& settled,
                            DWORD timeout_ms = 5000);
 
+// A shot of the area once two in a row are the same: whatever was being painted is done.
+ScreenShot settled_shot(const RECT& area, DWORD timeout_ms = 5000);
+
 bool all_pixels_are(const ScreenShot& shot, Rgb colour);
 
 Rgb to_rgb(COLORREF c);
