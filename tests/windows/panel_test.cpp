@@ -64,13 +64,7 @@ protected:
   }
 
   void type_into(std::wstring_view box, std::wstring_view text) {
-    HWND edit = app.control(box);
-    left_click(centre_of(client_rect_on_screen(edit)));
-    ASSERT_TRUE(wait_until([&] { return focus_of(app.main()) == edit; }));
-    press_key(VK_END);
-    for (std::size_t n = text_of(edit).size(); n > 0; --n) press_key(VK_BACK);
-    type_text(text);
-    ASSERT_TRUE(wait_until([&] { return text_of(edit) == text; })) << "typed text did not arrive";
+    ASSERT_TRUE(app.type_into(box, text)) << "the typed text did not arrive";
   }
 
   void press_confirm() { press_key(VK_RETURN); }

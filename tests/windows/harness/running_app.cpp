@@ -34,6 +34,16 @@ HWND RunningApp::control(std::wstring_view name) const {
 
 RECT RunningApp::control_rect(std::wstring_view name) const { return window_rect(control(name)); }
 
+bool RunningApp::type_into(std::wstring_view box, std::wstring_view text) const {
+  HWND edit = control(box);
+  left_click(centre_of(client_rect_on_screen(edit)));
+  if (!wait_until([&] { return focus_of(main_) == edit; })) return false;
+  press_key(VK_END);
+  for (std::size_t n = text_of(edit).size(); n > 0; --n) press_key(VK_BACK);
+  type_text(text);
+  return wait_until([&] { return text_of(edit) == text; });
+}
+
 std::optional<DWORD> RunningApp::close() {
   if (!make_foreground(main_)) return {};
   press_chord(VK_MENU, VK_F4);

@@ -33,6 +33,9 @@ public:
   HWND control(std::wstring_view name) const;  // a control of the main window
   RECT control_rect(std::wstring_view name) const;
 
+  // Clicks into an edit box, deletes its text and types `text`; true once it stands there.
+  bool type_into(std::wstring_view box, std::wstring_view text) const;
+
   // Closes the main window with Alt+F4 and gives the exit code (nothing if it did not end).
   std::optional<DWORD> close();
 
