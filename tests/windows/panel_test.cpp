@@ -2,7 +2,10 @@
 // the white counts in the strip's empty fields; and the empty preview box.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/resource_ids.h"
+#include "app/unique_handle.h"
 #include "tests/windows/harness/expected_pictures.h"
 #include "tests/windows/harness/input.h"
 #include "tests/windows/harness/running_app.h"
@@ -131,6 +134,110 @@ TEST_F(Panel, ALongCountIsCutAtItsLabelsRightEdge) {
   for (int y = diamond_label.top; y < diamond_label.bottom; ++y)
     for (int x = diamond_label.right; x < 477; ++x)
       EXPECT_EQ(shot.at(x, y), beneath(x, y)) << "beyond the label at panel " << x << "," << y;
+}
+
+// The diamond label as this test draws it itself: the strip beneath, then `text` in white in
+// the default GUI font, with no mnemonic processing.
+std::vector<Rgb> drawn_by_hand(const picture::Image& strip, std::wstring_view text) {
+  const int w = diamond_label.right - diamond_label.left, h = diamond_label.bottom - diamond_label.top;
+  BITMAPINFO info{};
+  info.bmiHeader = {.biSize = sizeof(BITMAPINFOHEADER), .biWidth = w, .biHeight = -h,
+                    .biPlanes = 1, .biBitCount = 32, .biCompression = BI_RGB};
+  void* bits = nullptr;
+  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  auto* px = static_cast<std::uint32_t*>(bits);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const Rgb c = at(strip, diamond_label.left + x - strip_area.left, diamond_label.top + y + 5);
+      px[y * w + x] = std::uint32_t{c.r} << 16 | std::uint32_t{c.g} << 8 | c.b;
+    }
+  UniqueDc dc(CreateCompatibleDC(nullptr));
+  {
+    SelectObjectGuard select(dc.get(), bitmap.get());
+    SelectObjectGuard font(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc.get(), TRANSPARENT);
+    SetTextColor(dc.get(), RGB(255, 255, 255));
+    RECT r{0, 0, w, h};
+    DrawTextW(dc.get(), text.data(), static_cast<int>(text.size()), &r,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  }
+  GdiFlush();
+  std::vector<Rgb> out;
+  for (int i = 0; i < w * h; ++i)
+    out.push_back({static_cast<std::uint8_t>(px[i] >> 16), static_cast<std::uint8_t>(px[i] >> 8),
+                   static_cast<std::uint8_t>(px[i])});
+  return out;
+}
+
+int text_width(std::wstring_view text) {
+  UniqueDc dc(CreateCompatibleDC(nullptr));
+  SelectObjectGuard font(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
+  SIZE size{};
+  GetTextExtentPoint32W(dc.get(), text.data(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+std::vector<Rgb> diamond_pixels(const ScreenShot& shot) {
+  std::vector<Rgb> out;
+  for (int y = diamond_label.top; y < diamond_label.bottom; ++y)
+    for (int x = diamond_label.left; x < diamond_label.right; ++x) out.push_back(shot.at(x, y));
+  return out;
+}
+
+struct TypedCase {
+  const char* name;
+  std::wstring_view typed, shown;
+  friend void PrintTo(const TypedCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class TypedCount : public Panel, public ::testing::WithParamInterface<TypedCase> {};
+
+// Shown exactly as typed, except that "&&" draws one ampersand.
+TEST_P(TypedCount, IsDrawnAsTyped) {
+  type_into(L"编辑框2", GetParam().typed);
+  press_confirm();
+  const auto expected = drawn_by_hand(strip, GetParam().shown);
+  const ScreenShot shot =
+      panel_shot([&](const ScreenShot& s) { return diamond_pixels(s) == expected; });
+  EXPECT_TRUE(diamond_pixels(shot) == expected) << "the label does not show the text as typed";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Panel, TypedCount,
+    ::testing::Values(TypedCase{"Letters", L"Ab x!", L"Ab x!"},
+                      TypedCase{"Chinese", L"一万", L"一万"},
+                      TypedCase{"TwoAmpersandsDrawOne", L"1&&2", L"1&2"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// One ampersand is not drawn: the next digit is underlined instead. The picture is "12" as
+// drawn by hand plus white pixels under the "2" only.
+TEST_F(Panel, OneAmpersandUnderlinesTheNextDigit) {
+  type_into(L"编辑框2", L"1&2");
+  press_confirm();
+  const auto plain = drawn_by_hand(strip, L"12"), one = drawn_by_hand(strip, L"1");
+  const int w = diamond_label.right - diamond_label.left;
+  // The "2"'s character cell, where its underline may run.
+  const int two_left = text_width(L"1"), two_right = text_width(L"12") - 1;
+  const auto underlined = [&](const ScreenShot& s) {
+    const auto seen = diamond_pixels(s);
+    int extra = 0;
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+      if (seen[i] == plain[i]) continue;
+      const int x = static_cast<int>(i % w);
+      if (!(seen[i] == Rgb{255, 255, 255}) || x < two_left || x > two_right) return false;
+      ++extra;
+    }
+    return extra >= 3;
+  };
+  const ScreenShot shot = panel_shot(underlined);
+  const auto seen = diamond_pixels(shot);
+  std::string map;  // what differs from "1": '2' the digit, '#' white beyond it, '?' other
+  for (std::size_t i = 0; i < seen.size(); ++i) {
+    map += seen[i] == plain[i] ? (one[i] == plain[i] ? '.' : '2')
+                               : (seen[i] == Rgb{255, 255, 255} ? '#' : '?');
+    if (i % w == static_cast<std::size_t>(w - 1)) map += '\n';
+  }
+  EXPECT_TRUE(underlined(shot)) << "\"1&2\" should show as 12 with the 2 underlined\n" << map;
 }
 
 TEST_F(Panel, CountsAreRedrawnAfterAnotherWindowCoveredThem) {
