@@ -11,6 +11,8 @@
 namespace bench {
 
 std::vector<std::uint8_t> bare_jpeg_to_rgb(picture::Bytes file);  // libjpeg, default settings
+// The same to four bytes a pixel, the layout of our pictures: what is left is our own cost.
+std::vector<std::uint8_t> bare_jpeg_to_rgba(picture::Bytes file);
 std::vector<std::uint8_t> bare_png_to_rgba(picture::Bytes file);  // png_image_finish_read
 
 // giflib's DGifSlurp, then every frame composed onto one screen canvas with its transparency

@@ -22,15 +22,13 @@ struct JpegDecompressor {
   JpegDecompressor& operator=(const JpegDecompressor&) = delete;
 };
 
-}  // namespace
-
-std::vector<std::uint8_t> bare_jpeg_to_rgb(picture::Bytes file) {
+std::vector<std::uint8_t> bare_jpeg(picture::Bytes file, J_COLOR_SPACE space, int channels) {
   JpegDecompressor jpeg;
   jpeg_mem_src(&jpeg.cinfo, file.data(), static_cast<unsigned long>(file.size()));
   jpeg_read_header(&jpeg.cinfo, TRUE);
-  jpeg.cinfo.out_color_space = JCS_RGB;
+  jpeg.cinfo.out_color_space = space;
   jpeg_start_decompress(&jpeg.cinfo);
-  const std::size_t stride = std::size_t(jpeg.cinfo.output_width) * 3;
+  const std::size_t stride = std::size_t(jpeg.cinfo.output_width) * channels;
   std::vector<std::uint8_t> rgb(stride * jpeg.cinfo.output_height);
   while (jpeg.cinfo.output_scanline < jpeg.cinfo.output_height) {
     JSAMPROW row = &rgb[stride * jpeg.cinfo.output_scanline];
@@ -38,6 +36,14 @@ std::vector<std::uint8_t> bare_jpeg_to_rgb(picture::Bytes file) {
   }
   jpeg_finish_decompress(&jpeg.cinfo);
   return rgb;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> bare_jpeg_to_rgb(picture::Bytes file) { return bare_jpeg(file, JCS_RGB, 3); }
+
+std::vector<std::uint8_t> bare_jpeg_to_rgba(picture::Bytes file) {
+  return bare_jpeg(file, JCS_EXT_RGBA, 4);
 }
 
 }  // namespace bench

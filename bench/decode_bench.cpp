@@ -87,6 +87,8 @@ int main(int argc, char** argv) {
 
   register_still("photo_jpeg", files.photo_jpeg, bench::bare_jpeg_to_rgb, picture::decode);
   register_still("lobby_jpeg", files.lobby_jpeg, bench::bare_jpeg_to_rgb, picture::decode);
+  register_still("photo_jpeg_vs_rgba", files.photo_jpeg, bench::bare_jpeg_to_rgba, picture::decode);
+  register_still("lobby_jpeg_vs_rgba", files.lobby_jpeg, bench::bare_jpeg_to_rgba, picture::decode);
   register_still("screenshot_png", files.screenshot_png, bench::bare_png_to_rgba,
                  picture::decode_png);
   register_animation("animation_gif", files.animation_gif, files.animation_frames);
