@@ -13,28 +13,28 @@ constexpr Rgba red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255},
 
 const std::vector<Rgba> four_colours = {red, green, blue, white};
 
-GifFrameSpec frame(int left, int top, int width, int height, std::vector<std::uint8_t> indices) {
+GifFrameLayout frame(int left, int top, int width, int height, std::vector<std::uint8_t> indices) {
   return {.left = left, .top = top, .width = width, .height = height, .indices = indices};
 }
 
-GifSpec still(GifFrameSpec f, int width = 2, int height = 2) {
+GifLayout still(GifFrameLayout f, int width = 2, int height = 2) {
   return {.width = width, .height = height, .global_palette = four_colours, .frames = {f}};
 }
 
 struct StillCase {
   const char* name;
-  GifSpec gif;
+  GifLayout gif;
   std::vector<Rgba> pixels;  // empty when the file must fail
   Error error = Error::corrupt;
 };
 
-template <class Spec>
-Spec with(Spec spec, auto change) {
-  change(spec);
-  return spec;
+template <class Layout>
+Layout with(Layout layout, auto change) {
+  change(layout);
+  return layout;
 }
 
-const GifFrameSpec whole = frame(0, 0, 2, 2, {0, 1, 2, 3});
+const GifFrameLayout whole = frame(0, 0, 2, 2, {0, 1, 2, 3});
 
 std::vector<StillCase> still_cases() {
   return {
@@ -151,7 +151,7 @@ TEST(GifStill, FirstFrameCutShortShowsTheRowsThatArrived) {
 }
 
 // Frame n of a 2x1 screen: its rectangle, index, disposal, delay.
-GifFrameSpec step(int left, int width, std::uint8_t index, int disposal, int delay_cs = 10) {
+GifFrameLayout step(int left, int width, std::uint8_t index, int disposal, int delay_cs = 10) {
   auto f = frame(left, 0, width, 1, std::vector<std::uint8_t>(width, index));
   f.graphic_control = true;
   f.disposal = disposal;
@@ -161,7 +161,7 @@ GifFrameSpec step(int left, int width, std::uint8_t index, int disposal, int del
 
 struct AnimationCase {
   const char* name;
-  std::vector<GifFrameSpec> frames;
+  std::vector<GifFrameLayout> frames;
   std::vector<std::vector<Rgba>> canvases;  // after open, then after each advance
 };
 

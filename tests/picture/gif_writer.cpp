@@ -59,7 +59,7 @@ int size_bits(std::size_t entries) {
   return bits;
 }
 
-std::vector<std::uint8_t> stream_order(const GifFrameSpec& f) {
+std::vector<std::uint8_t> stream_order(const GifFrameLayout& f) {
   if (!f.interlaced) return f.indices;
   std::vector<std::uint8_t> out;
   const std::pair<int, int> passes[] = {{0, 8}, {4, 8}, {2, 4}, {1, 2}};
@@ -69,7 +69,7 @@ std::vector<std::uint8_t> stream_order(const GifFrameSpec& f) {
   return out;
 }
 
-void put_frame(std::vector<std::uint8_t>& out, const GifFrameSpec& f) {
+void put_frame(std::vector<std::uint8_t>& out, const GifFrameLayout& f) {
   if (f.graphic_control) {
     const int packed = (f.disposal & 7) << 2 | (f.transparent_index >= 0 ? 1 : 0);
     out.insert(out.end(), {0x21, 0xF9, 4, static_cast<std::uint8_t>(packed)});
@@ -148,17 +148,17 @@ std::vector<std::uint8_t> sub_blocks(const std::vector<std::uint8_t>& data) {
   return out;
 }
 
-std::vector<std::uint8_t> write_gif(const GifSpec& spec) {
+std::vector<std::uint8_t> write_gif(const GifLayout& layout) {
   std::vector<std::uint8_t> out = {'G', 'I', 'F', '8', '9', 'a'};
-  put_u16(out, spec.width);
-  put_u16(out, spec.height);
+  put_u16(out, layout.width);
+  put_u16(out, layout.height);
   const int packed =
-      spec.global_palette.empty() ? 0 : 0x80 | 0x70 | size_bits(spec.global_palette.size());
+      layout.global_palette.empty() ? 0 : 0x80 | 0x70 | size_bits(layout.global_palette.size());
   out.insert(out.end(), {static_cast<std::uint8_t>(packed),
-                         static_cast<std::uint8_t>(spec.background_index), 0});
-  put_palette(out, spec.global_palette);
-  for (const GifFrameSpec& frame : spec.frames) put_frame(out, frame);
-  if (spec.trailer) out.push_back(0x3B);
+                         static_cast<std::uint8_t>(layout.background_index), 0});
+  put_palette(out, layout.global_palette);
+  for (const GifFrameLayout& frame : layout.frames) put_frame(out, frame);
+  if (layout.trailer) out.push_back(0x3B);
   return out;
 }
 

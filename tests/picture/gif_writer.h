@@ -26,7 +26,7 @@ std::vector<std::uint8_t> pack_codes(const std::vector<int>& codes, int width);
 // data cut into sub-blocks of at most 255 bytes, then the terminator.
 std::vector<std::uint8_t> sub_blocks(const std::vector<std::uint8_t>& data);
 
-struct GifFrameSpec {
+struct GifFrameLayout {
   int left = 0, top = 0, width = 0, height = 0;
   std::vector<std::uint8_t> indices;  // display order, even when interlaced
   bool interlaced = false;
@@ -39,14 +39,14 @@ struct GifFrameSpec {
   std::optional<std::vector<std::uint8_t>> lzw_data;  // replaces the encoded indices
 };
 
-struct GifSpec {
+struct GifLayout {
   int width = 0, height = 0;
   std::vector<Rgba> global_palette;  // empty: no global table; size a power of two >= 2
   int background_index = 0;
-  std::vector<GifFrameSpec> frames;
+  std::vector<GifFrameLayout> frames;
   bool trailer = true;
 };
 
-std::vector<std::uint8_t> write_gif(const GifSpec& spec);
+std::vector<std::uint8_t> write_gif(const GifLayout& layout);
 
 }  // namespace picture::test

@@ -48,12 +48,12 @@ Rgb over_face(Rgb c, int alpha) {
 // Two 4x4 frames, red then blue, 0.1 s each, looping.
 std::vector<std::uint8_t> red_blue_gif() {
   using picture::Rgba;
-  picture::test::GifSpec spec{.width = 4, .height = 4,
+  picture::test::GifLayout layout{.width = 4, .height = 4,
                               .global_palette = {Rgba{230, 20, 20, 255}, Rgba{20, 20, 230, 255}}};
   for (std::uint8_t index : {0, 1})
-    spec.frames.push_back({.width = 4, .height = 4, .indices = std::vector<std::uint8_t>(16, index),
+    layout.frames.push_back({.width = 4, .height = 4, .indices = std::vector<std::uint8_t>(16, index),
                            .graphic_control = true, .delay_cs = 10});
-  return picture::test::write_gif(spec);
+  return picture::test::write_gif(layout);
 }
 constexpr Rgb gif_red{230, 20, 20}, gif_blue{20, 20, 230};
 
