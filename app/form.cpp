@@ -97,6 +97,12 @@ HWND Form::control(std::wstring_view name) const {
   return nullptr;
 }
 
+const ControlDesc* Form::control_desc(std::wstring_view name) const {
+  for (const ControlDesc& c : desc_.controls)
+    if (c.name == name) return &c;
+  return nullptr;
+}
+
 std::wstring Form::text_of(std::wstring_view name) const {
   HWND c = control(name);
   if (!c) return {};

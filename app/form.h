@@ -29,6 +29,7 @@ public:
   const WindowDesc& desc() const { return desc_; }
 
   HWND control(std::wstring_view name) const;  // null for a name it does not have
+  const ControlDesc* control_desc(std::wstring_view name) const;
   std::wstring text_of(std::wstring_view name) const;
   std::wstring* file_name_of(std::wstring_view dialog);  // a dialog component's file name
 

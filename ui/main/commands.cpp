@@ -15,9 +15,9 @@ void greet(Form&) { show_message(L"感谢使用阿岚的软件"); }
 // none once that file is gone.
 void pick_file(Form& form) {
   std::wstring* file_name = form.file_name_of(L"通用对话框1");
-  if (!file_name) return;
-  for (const ControlDesc& c : form.desc().controls)
-    if (c.name == L"通用对话框1") run_open_dialog(c, form.hwnd(), *file_name);
+  const ControlDesc* dialog = form.control_desc(L"通用对话框1");
+  if (!file_name || !dialog) return;
+  run_open_dialog(*dialog, form.hwnd(), *file_name);  // its result is not needed: see above
   write_picture(form.control(L"图片框1"), read_whole_file(*file_name));
 }
 
