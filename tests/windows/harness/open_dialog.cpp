@@ -40,20 +40,20 @@ HWND wait_for_open_dialog(DWORD pid, DWORD timeout_ms) {
   return found;
 }
 
+// A named callback: on x86 the enumeration wants the stdcall convention a lambda lacks.
+static BOOL CALLBACK find_edit(HWND child, LPARAM found) {
+  if (class_of(child) != L"Edit") return TRUE;
+  *reinterpret_cast<HWND*>(found) = child;
+  return FALSE;
+}
+
 // The combo box may be an extended one holding a plain combo box: the field is the Edit
 // anywhere inside it.
 HWND file_name_edit(HWND dialog) {
   HWND combo = GetDlgItem(dialog, file_name_combo_id);
   if (!combo) return nullptr;
   HWND edit = nullptr;
-  EnumChildWindows(
-      combo,
-      [](HWND child, LPARAM found) {
-        if (class_of(child) != L"Edit") return TRUE;
-        *reinterpret_cast<HWND*>(found) = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&edit));
+  EnumChildWindows(combo, find_edit, reinterpret_cast<LPARAM>(&edit));
   return edit;
 }
 
