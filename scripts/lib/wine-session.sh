@@ -27,9 +27,12 @@ start_one() {
     # No window manager runs on the virtual display: Wine draws the frames itself and moves
     # windows itself, as Windows does.
     /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    /usr/lib/wine/wine64 wineboot -s >/dev/null 2>&1 || true
     touch "$WINEPREFIX/.xpx-ready"
   fi
+  # One persistent server: a server still lingering from the set-up (or left by an earlier
+  # run) would make `wineserver -p` give up, and every start would then pay for a new one.
+  wineserver -k 2>/dev/null || true
+  wineserver -w
   wineserver -p
   /usr/lib/wine/wine64 cmd /c exit >/dev/null 2>&1  # the prefix is ready once this returns
 }
