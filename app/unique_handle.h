@@ -46,7 +46,6 @@ struct NullIsInvalid {
 
 inline void delete_gdi(HGDIOBJ h) { DeleteObject(h); }
 inline void close_handle(HANDLE h) { CloseHandle(h); }
-inline void destroy_icon(HICON h) { DestroyIcon(h); }
 inline void destroy_window(HWND h) { DestroyWindow(h); }
 inline void delete_dc(HDC h) { DeleteDC(h); }
 
@@ -59,7 +58,6 @@ struct FileHandleTraits {
 using UniqueBitmap = UniqueHandle<NullIsInvalid<HBITMAP, delete_gdi>>;
 using UniqueBrush = UniqueHandle<NullIsInvalid<HBRUSH, delete_gdi>>;
 using UniqueFont = UniqueHandle<NullIsInvalid<HFONT, delete_gdi>>;
-using UniqueIcon = UniqueHandle<NullIsInvalid<HICON, destroy_icon>>;
 using UniqueWindow = UniqueHandle<NullIsInvalid<HWND, destroy_window>>;
 using UniqueDc = UniqueHandle<NullIsInvalid<HDC, delete_dc>>;
 using UniqueKernelHandle = UniqueHandle<NullIsInvalid<HANDLE, close_handle>>;

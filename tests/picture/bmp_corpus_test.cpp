@@ -66,7 +66,7 @@ TEST(BmpCorpus, ImageRs) {
   for (const auto& file : reference::files_under(suite / "images", {".bmp"})) {
     const fs::path ref = suite / "reference" / (file.filename().string() + ".png");
     if (file.parent_path().filename() == "lenient" || !fs::exists(ref))
-      conformance::check_survives(file, tally);  // out-of-layout files image-rs only tolerates
+      conformance::check_survives(file, tally);  // files outside the format that image-rs only tolerates
     else
       conformance::check_valid(file, ref, tally);
   }

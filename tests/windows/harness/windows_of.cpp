@@ -106,7 +106,6 @@ static GUITHREADINFO thread_info(HWND window) {
 }
 
 HWND focus_of(HWND window) { return thread_info(window).hwndFocus; }
-HWND active_of(HWND window) { return thread_info(window).hwndActive; }
 bool in_move_loop(HWND window) { return (thread_info(window).flags & GUI_INMOVESIZE) != 0; }
 
 // Parts of the title bar are rectangles: one row across the band gives the part's width, one

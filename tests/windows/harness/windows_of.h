@@ -27,7 +27,6 @@ const ControlDesc& control_desc(const WindowDesc& desc, std::wstring_view name);
 RECT window_rect(HWND hwnd);
 RECT client_rect_on_screen(HWND hwnd);
 HWND focus_of(HWND window);   // the focused window of the window's thread
-HWND active_of(HWND window);  // the active window of that thread
 bool in_move_loop(HWND window);  // its thread is moving or sizing a window
 
 // Where a part of the title bar lies (HTCLOSE, HTSYSMENU...), found by asking the window what
